@@ -1,0 +1,43 @@
+// Starts a program exactly as a user's shell would hand it over: reads a UTF-8 file whose first
+// line is the whole command line (argument 0 as typed, quotes and all) and whose second line is
+// the current directory, starts it with no application name, waits, and ends with its exit code.
+#include <windows.h>
+
+#include <string>
+
+static std::wstring Wide(const std::string& text) {
+    if (text.empty()) return {};
+    int length = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring out(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), length);
+    return out;
+}
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) return 250;
+    HANDLE file = CreateFileW(argv[1], GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 251;
+    std::string content(65536, '\0');
+    DWORD read = 0;
+    ReadFile(file, content.data(), static_cast<DWORD>(content.size()), &read, nullptr);
+    CloseHandle(file);
+    content.resize(read);
+    const size_t end = content.find('\n');
+    if (end == std::string::npos) return 252;
+    std::wstring commandLine = Wide(content.substr(0, end));
+    std::string rest = content.substr(end + 1);
+    if (!rest.empty() && rest.back() == '\n') rest.pop_back();
+    const std::wstring directory = Wide(rest);
+
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        directory.empty() ? nullptr : directory.c_str(), &startup, &process)) {
+        return 253;
+    }
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD code = 254;
+    GetExitCodeProcess(process.hProcess, &code);
+    return static_cast<int>(code);
+}
