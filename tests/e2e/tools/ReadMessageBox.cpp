@@ -1,6 +1,7 @@
 // Run in the test prefix while the launcher's message box is up: waits for it, then prints its
-// caption, its whole text (from the static control 0xFFFF, which traces would cut short) and its
-// buttons, in UTF-8, to the file named by its argument.
+// caption, its buttons (identifier and label), whether it shows an icon, its controls, and its
+// whole text (from the static control 0xFFFF, which traces would cut short), in UTF-8, to the file
+// named by its argument.
 #include <windows.h>
 
 #include <string>
@@ -19,12 +20,25 @@ static std::wstring TextOf(HWND window) {
     return text;
 }
 
-static BOOL CALLBACK AddButton(HWND child, LPARAM buttons) {
+struct Controls {
+    std::wstring Buttons;
+    bool Icon = false;
+    std::wstring All;
+};
+
+static BOOL CALLBACK AddControl(HWND child, LPARAM found) {
+    Controls& controls = *reinterpret_cast<Controls*>(found);
     wchar_t className[64] = {};
     GetClassNameW(child, className, 64);
-    if (lstrcmpiW(className, L"Button") == 0 && IsWindowVisible(child)) {
-        *reinterpret_cast<std::wstring*>(buttons) += L"[" + TextOf(child) + L"]";
+    const LONG style = GetWindowLongW(child, GWL_STYLE);
+    const bool visible = (style & WS_VISIBLE) != 0;
+    controls.All += std::wstring(className) + L"#" + std::to_wstring(GetDlgCtrlID(child)) +
+                    (visible ? L" " : L"(hidden) ");
+    if (!visible) return TRUE;
+    if (lstrcmpiW(className, L"Button") == 0) {
+        controls.Buttons += L"[" + std::to_wstring(GetDlgCtrlID(child)) + L" " + TextOf(child) + L"]";
     }
+    if (lstrcmpiW(className, L"Static") == 0 && (style & SS_TYPEMASK) == SS_ICON) controls.Icon = true;
     return TRUE;
 }
 
@@ -36,12 +50,14 @@ int wmain(int argc, wchar_t** argv) {
         if (box == nullptr) Sleep(100);
     }
     if (box == nullptr) return 1;
-    std::wstring buttons;
-    EnumChildWindows(box, AddButton, reinterpret_cast<LPARAM>(&buttons));
-    HWND icon = GetDlgItem(box, 0x14);  // the icon's static control
+    // The box may still be laying itself out when it is first found.
+    Sleep(500);
+    Controls controls;
+    EnumChildWindows(box, AddControl, reinterpret_cast<LPARAM>(&controls));
     std::string record = "caption: " + Utf8(TextOf(box)) + "\n" +
-                         "buttons: " + Utf8(buttons) + "\n" +
-                         "icon: " + (icon != nullptr ? "yes" : "no") + "\n" +
+                         "buttons: " + Utf8(controls.Buttons) + "\n" +
+                         "icon: " + (controls.Icon ? "yes" : "no") + "\n" +
+                         "controls: " + Utf8(controls.All) + "\n" +
                          "text:\n" + Utf8(TextOf(GetDlgItem(box, 0xFFFF)));
     HANDLE file = CreateFileW(argv[1], GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 3;

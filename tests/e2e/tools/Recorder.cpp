@@ -1,6 +1,7 @@
 // Takes the place of msiexec.exe in the test prefix: writes the command line it received and its
 // current directory (as it is, its long form, and whether it is its own short form) to the file
-// named by RECORDER_LOG, in UTF-8, then ends with the exit code in RECORDER_EXIT_CODE.
+// named by RECORDER_LOG, in UTF-8, waits RECORDER_SLEEP_MS milliseconds (for the benchmark), then
+// ends with the exit code in RECORDER_EXIT_CODE.
 #include <windows.h>
 
 #include <cwchar>
@@ -38,5 +39,6 @@ int wmain() {
         WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
         CloseHandle(file);
     }
+    Sleep(static_cast<DWORD>(_wtoi(Environment(L"RECORDER_SLEEP_MS", L"0").c_str())));
     return _wtoi(Environment(L"RECORDER_EXIT_CODE", L"0").c_str());
 }

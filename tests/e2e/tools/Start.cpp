@@ -29,11 +29,13 @@ int wmain(int argc, wchar_t** argv) {
     if (!rest.empty() && rest.back() == '\n') rest.pop_back();
     const std::wstring directory = Wide(rest);
 
+    // A bare or relative program name is looked for from the current directory, as a shell does.
+    if (!directory.empty() && !SetCurrentDirectoryW(directory.c_str())) return 253;
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process = {};
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        directory.empty() ? nullptr : directory.c_str(), &startup, &process)) {
+                        nullptr, &startup, &process)) {
         return 253;
     }
     WaitForSingleObject(process.hProcess, INFINITE);
