@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the built release: a PE32 for Intel 386 of the GUI subsystem, with exactly one resource
 # (the manifest: type 24, identifier 1, language 1033, asking for administrator rights) and
-# importing only system DLLs that are known DLLs, so nothing can be planted beside it.
+# importing only system DLLs that are known DLLs, so nothing can be planted beside it; marked for
+# ASLR and DEP.
 set -euo pipefail
 release=${1:-build/windows-x86/setup.exe}
 objdump=i686-w64-mingw32-objdump
@@ -18,6 +19,13 @@ expected="advapi32.dll kernel32.dll msvcrt.dll shell32.dll user32.dll "
 [ "$imports" = "$expected" ] || fail "imports are '$imports', expected '$expected'"
 grep -qiE 'DLL Name: msi\.dll' <<<"$headers" && fail "msi.dll is imported statically"
 grep -qE '^Entry d 00000000 00000000 Delay Import Directory' <<<"$headers" || fail "delay imports present"
+
+# Hardening: ASLR with the relocations it needs, and DEP.
+characteristics=$(awk '/^DllCharacteristics/ {print $2}' <<<"$headers")
+(( (16#$characteristics & 0x40) != 0 )) || fail "not marked for ASLR (dynamic base)"
+(( (16#$characteristics & 0x100) != 0 )) || fail "not marked NX compatible (DEP)"
+(( ($(awk '/^Characteristics/ {print $2; exit}' <<<"$headers") & 0x1) == 0 )) || fail "relocations stripped"
+grep -qE '^Entry 5 [0-9a-f]+ 0*[1-9a-f][0-9a-f]* Base Relocation Directory' <<<"$headers" || fail "no relocations"
 
 # The resource tree: one type, one name, one language, one leaf.
 resources=$(sed -n '/The .rsrc Resource Directory section:/,/Resources start at offset/p' <<<"$headers")
@@ -37,4 +45,4 @@ if [ "$failures" -ne 0 ]; then
     echo "release checks: $failures failed for $release"
     exit 1
 fi
-echo "release checks passed for $release: PE32 i386 GUI, manifest only, imports $imports"
+echo "release checks passed for $release: PE32 i386 GUI, ASLR and DEP, manifest only, imports $imports"
