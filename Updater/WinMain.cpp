@@ -4,7 +4,7 @@
 #include "LaunchSequence.h"
 #include "platform/PlatformServices.h"
 
-struct HINSTANCE__;
+struct HINSTANCE__;  // NOLINT(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp): the Win32 name
 
 extern "C" int __stdcall WinMain(HINSTANCE__*, HINSTANCE__*, char*, int) {
     PlatformServices::RestrictDllSearch();
