@@ -47,7 +47,7 @@ EnsureWinePackages() {  # [32]
 BuildTool() {  # compiler source output [flags...]
     local compiler=$1 source=$2 output=$3
     shift 3
-    [ "$output" -nt "$source" ] && return 0
+    [ "$output" -nt "$source" ] && [ "$output" -nt "$ROOT/tests/e2e/tools/Text.h" ] && return 0
     "$compiler" -std=c++20 -O2 -Wall -Wextra -Werror -static -o "$output" "$source" "$@"
 }
 
@@ -173,8 +173,9 @@ ClearProducts() {
 # --- running the launcher -----------------------------------------------------------------------
 
 # Starts the launcher through Start.exe with exactly this command line and current directory,
-# with msiexec replaced by the recorder unless REAL_MSIEXEC=1. A message box that shows is read
-# (Box, BoxCaption), photographed to SHOT if set, and dismissed with OK. Sets Status, Recorded.
+# with msiexec replaced by the recorder unless REAL_MSIEXEC=1, and Wine's system language taken
+# from SYSTEM_LOCALE if set. A message box that shows is read (Box, BoxCaption), photographed to
+# SHOT if set, and dismissed with its OK button. Sets Status and Recorded.
 Launch() {  # command-line current-directory [timeout-seconds]
     local timeout=${3:-120}
     printf '%s\n%s\n' "$1" "$2" >"$(Drive start.txt)"
@@ -182,16 +183,17 @@ Launch() {  # command-line current-directory [timeout-seconds]
     Box="" BoxCaption="" Recorded="" BoxShown=0
     local overrides=${EXTRA_OVERRIDES:-}
     [ "${REAL_MSIEXEC:-0}" = 1 ] || overrides="msiexec.exe=n${overrides:+;$overrides}"
-    WINEDLLOVERRIDES="$overrides" Wine "$(Drive tools/Start.exe)" 'C:\start.txt' >"$OUT/launch.log" 2>&1 &
+    env LC_ALL="${SYSTEM_LOCALE:-$LC_ALL}" WINEDLLOVERRIDES="$overrides" \
+        "$Wine64" "$(Drive tools/Start.exe)" 'C:\start.txt' >"$OUT/launch.log" 2>&1 &
     local pid=$! started=$SECONDS window=""
     while kill -0 "$pid" 2>/dev/null; do
         window=$(xdotool search --onlyvisible --name '.' 2>/dev/null | head -n 1)
         if [ -n "$window" ]; then
             BoxShown=1
-            Wine "$(Drive tools/ReadMessageBox.exe)" 'C:\box.txt' >/dev/null 2>&1
+            env LC_ALL="${SYSTEM_LOCALE:-$LC_ALL}" "$Wine64" "$(Drive tools/ReadMessageBox.exe)" 'C:\box.txt' >/dev/null 2>&1
             BoxCaption=$(xdotool getwindowname "$window" 2>/dev/null)
-            [ -n "${SHOT:-}" ] && import -window "$window" "$SHOT" 2>/dev/null
-            xdotool key --window "$window" Return 2>/dev/null
+            [ -n "${SHOT:-}" ] && timeout 20 import -window "$window" "$SHOT" 2>/dev/null
+            env LC_ALL="${SYSTEM_LOCALE:-$LC_ALL}" "$Wine64" "$(Drive tools/ReadMessageBox.exe)" --press-ok >/dev/null 2>&1
             sleep 1
         fi
         if [ $((SECONDS - started)) -gt "$timeout" ]; then

@@ -36,4 +36,4 @@ ExpectPatchRun 'C:\Pkg\64-bit' 'C:\windows\system32\msiexec.exe /p QuorvaneServe
 ClearProducts
 EndCase
 
-Summary "wine32 tier"
+Summary wine32

@@ -121,7 +121,7 @@ Say "the message box in each system language"
 mkdir -p "$OUT/screenshots" "$ROOT/docs/screenshots"
 MessageCase() {  # locale caption message-file
     Case "message box for $1"
-    SHOT="$OUT/screenshots/$1.png" LC_ALL=$1 Launch 'C:\Pkg\setup.exe /qn' 'C:\'
+    SHOT="$OUT/screenshots/$1.png" SYSTEM_LOCALE=$1 Launch 'C:\Pkg\setup.exe /qn' 'C:\'
     ExpectRefusal
     Expect "caption" "$2" "$BoxCaption"
     # One button, OK (identifier 1), whatever Wine calls it in the language.
@@ -147,4 +147,4 @@ cp "$OUT/screenshots/en_US.UTF-8.png" "$ROOT/docs/screenshots/english.png" 2>/de
 cp "$OUT/screenshots/ja_JP.UTF-8.png" "$ROOT/docs/screenshots/japanese.png" 2>/dev/null
 echo "screenshots: $OUT/screenshots"
 
-Summary "wine64 tier"
+Summary wine64

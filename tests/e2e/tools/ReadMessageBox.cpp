@@ -1,18 +1,12 @@
-// Run in the test prefix while the launcher's message box is up: waits for it, then prints its
+// Run in the test prefix while the launcher's message box is up. Waits for it, then prints its
 // caption, its buttons (identifier and label), whether it shows an icon, its controls, and its
 // whole text (from the static control 0xFFFF, which traces would cut short), in UTF-8, to the file
-// named by its argument.
+// named by its argument; or, given --press-ok, presses its OK button.
 #include <windows.h>
 
 #include <string>
 
-static std::string Utf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), length, nullptr, nullptr);
-    return out;
-}
+#include "Text.h"
 
 static std::wstring TextOf(HWND window) {
     wchar_t text[4096] = {};
@@ -44,12 +38,21 @@ static BOOL CALLBACK AddControl(HWND child, LPARAM found) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return 2;
+    const bool pressOk = lstrcmpW(argv[1], L"--press-ok") == 0;
     HWND box = nullptr;
     for (int i = 0; i < 600 && box == nullptr; ++i) {
         box = FindWindowW(L"#32770", nullptr);
         if (box == nullptr) Sleep(100);
     }
     if (box == nullptr) return 1;
+    if (pressOk) {
+        // A click on the OK button itself, as a user's, rather than a key sent to whichever window
+        // has the focus.
+        HWND ok = GetDlgItem(box, IDOK);
+        if (ok == nullptr) return 4;
+        SendMessageW(ok, BM_CLICK, 0, 0);
+        return 0;
+    }
     // The box may still be laying itself out when it is first found.
     Sleep(500);
     Controls controls;

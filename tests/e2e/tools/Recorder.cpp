@@ -7,18 +7,12 @@
 #include <cwchar>
 #include <string>
 
+#include "Text.h"
+
 static std::wstring Environment(const wchar_t* name, const wchar_t* fallback) {
     wchar_t value[1024];
     DWORD length = GetEnvironmentVariableW(name, value, 1024);
     return length > 0 && length < 1024 ? std::wstring(value, length) : std::wstring(fallback);
-}
-
-static std::string Utf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), length, nullptr, nullptr);
-    return out;
 }
 
 int wmain() {

@@ -3,15 +3,10 @@
 // the current directory, starts it with no application name, waits, and ends with its exit code.
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 
-static std::wstring Wide(const std::string& text) {
-    if (text.empty()) return {};
-    int length = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring out(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), length);
-    return out;
-}
+#include "Text.h"
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return 250;
@@ -30,12 +25,16 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring directory = Wide(rest);
 
     // A bare or relative program name is looked for from the current directory, as a shell does.
-    if (!directory.empty() && !SetCurrentDirectoryW(directory.c_str())) return 253;
+    if (!directory.empty() && !SetCurrentDirectoryW(directory.c_str())) {
+        std::fwprintf(stderr, L"Start: cannot enter [%ls]: error %lu\n", directory.c_str(), GetLastError());
+        return 253;
+    }
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process = {};
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &process)) {
+        std::fwprintf(stderr, L"Start: cannot start [%ls]: error %lu\n", commandLine.c_str(), GetLastError());
         return 253;
     }
     WaitForSingleObject(process.hProcess, INFINITE);
