@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Runs every test: the unit tests of the logic on this machine, the checks of the built release,
-# the launcher end to end under wine64, and the real 32-bit release under Wine's WOW64. Installs
-# what they need first, only what is missing.
+# Runs every test: the unit tests of the logic on this machine (also under AddressSanitizer and
+# UndefinedBehaviorSanitizer), static analysis, the checks of the built release (PE headers,
+# hardening, reproducibility, signing), the fuzz targets briefly, the launcher end to end under
+# wine64, and the real 32-bit release under Wine's WOW64. Installs what they need first, only what
+# is missing.
 #   --skip-32-bit   leaves out the 32-bit tier (minutes of emulation where the kernel cannot run
 #                   32-bit programs); CI always runs it.
 set -euo pipefail
@@ -14,8 +16,8 @@ for argument in "$@"; do
     esac
 done
 . scripts/ensure-packages.sh
-EnsurePackages cmake ninja-build g++ libgtest-dev \
-    g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686
+EnsurePackages cmake ninja-build g++ libgtest-dev clang libclang-rt-14-dev clang-tidy cppcheck \
+    g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686 osslsigncode openssl
 
 started=$SECONDS
 echo "== unit tests"
@@ -23,13 +25,28 @@ cmake --preset host >/dev/null
 cmake --build --preset host
 ctest --preset host
 
-echo "== release builds (warnings are errors)"
+echo "== unit tests under AddressSanitizer and UndefinedBehaviorSanitizer (clang)"
+cmake --preset host-sanitize >/dev/null
+cmake --build --preset host-sanitize
+ctest --preset host-sanitize
+
+echo "== static analysis"
+bash tests/static/run-static-analysis.sh
+
+echo "== release builds (warnings are errors) and their checks"
 for preset in windows-x86 windows-x64; do
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset"
 done
 bash tests/release/check-release.sh build/windows-x86/setup.exe
-echo "unit tests and release checks took $((SECONDS - started)) s"
+bash tests/release/check-reproducible.sh
+bash tests/release/check-signing.sh
+echo "unit tests, analysis and release checks took $((SECONDS - started)) s"
+
+started=$SECONDS
+echo "== fuzz targets, briefly (tests/fuzz/run-fuzzers.sh SECONDS runs them longer)"
+bash tests/fuzz/run-fuzzers.sh 12
+echo "fuzzing took $((SECONDS - started)) s"
 
 started=$SECONDS
 echo "== end to end under wine64"
