@@ -9,6 +9,7 @@ mkdir -p "$OUT"
 . "$ROOT/scripts/ensure-packages.sh"
 . "$ROOT/tests/e2e/wine-lib.sh"
 export LC_ALL=C.UTF-8
+export KEEP_PREFIX=1  # the demo package stays for a look; the next run starts afresh
 
 Launcher=$ROOT/build/windows-x86/setup.exe
 EnsureWinePackages 32

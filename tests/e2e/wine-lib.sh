@@ -100,7 +100,9 @@ StartWine() {  # 64|32
         Say "creating the Wine prefix $WINEPREFIX"
     fi
     local started=$SECONDS emulation=/proc/sys/fs/binfmt_misc/qemu-i386 paused=0
-    if [ "$1" = 64 ] && [ -w "$emulation" ] && grep -q '^enabled' "$emulation"; then
+    # Not while another run has emulated programs going: they would fail to start meanwhile.
+    if [ "$1" = 64 ] && [ -w "$emulation" ] && grep -q '^enabled' "$emulation" &&
+        ! pgrep -f qemu-i386-static >/dev/null; then
         echo 0 >"$emulation" && paused=1
     fi
     Wine wineboot -i >"$OUT/wineboot.log" 2>&1
