@@ -32,11 +32,19 @@ int wmain(int argc, wchar_t** argv) {
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process)) {
-        std::fwprintf(stderr, L"Start: cannot start [%ls]: error %lu\n", commandLine.c_str(), GetLastError());
-        return 253;
+    // Wine has been seen, rarely, to fail a start that succeeds a moment later; that is the
+    // harness's trouble, not the launcher's, so it is tried again and reported.
+    bool started = false;
+    for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+        std::wstring line = commandLine;  // CreateProcessW may write to it
+        started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                 &startup, &process) != FALSE;
+        if (!started) {
+            std::fwprintf(stderr, L"Start: cannot start [%ls]: error %lu\n", commandLine.c_str(), GetLastError());
+            Sleep(500);
+        }
     }
+    if (!started) return 253;
     WaitForSingleObject(process.hProcess, INFINITE);
     DWORD code = 254;
     GetExitCodeProcess(process.hProcess, &code);
