@@ -261,9 +261,14 @@ EndCase() {
         echo "ok   [$CaseName] ($((SECONDS - CaseStarted)) s)"
     else
         Failed=$((Failed + 1))
-        [ -n "$Recorded" ] && printf '     recorder file:\n%s\n' "$Recorded" | sed 's/^/     /'
-        [ -n "$Box" ] && printf '     message box:\n%s\n' "$Box" | sed 's/^/     /'
+        [ -n "$Recorded" ] && printf 'recorder file:\n%s\n' "$Recorded" | sed 's/^/     /'
+        [ -n "$Box" ] && printf 'message box:\n%s\n' "$Box" | sed 's/^/     /'
         [ -s "$OUT/launch.log" ] && sed 's/^/     wine: /' "$OUT/launch.log" | tail -n 20
+        # What the launcher was told, asked again the same way.
+        local product
+        for product in "$Product1" "$Product2"; do
+            echo "     Windows Installer's VersionString of $product: $(Wine "$(Drive tools/ProductVersion.exe)" "$product" 2>/dev/null | tr -d '\r')"
+        done
     fi
 }
 

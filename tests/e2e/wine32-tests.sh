@@ -26,14 +26,14 @@ SetUninstallEntry 32 12.0.4.405
 SHOT="$OUT/refusal.png" Launch 'C:\Pkg\setup.exe /qn' 'C:\' 900
 ExpectRefusal
 Expect "text" "$(cat "$ROOT/tests/messages/English.txt")" "$(sed '1,/^text:$/d' <<<"$Box")"
-ClearProducts
 EndCase
+ClearProducts
 
 Case "an uninstall entry in the 64-bit view passes, and the 64-bit folder is used"
 SetUninstallEntry 64 12.0.4.405
 Launch 'C:\Pkg\setup.exe /qn /s' 'C:\' 900
 ExpectPatchRun 'C:\Pkg\64-bit' 'C:\windows\system32\msiexec.exe /p QuorvaneServer12v5Update.msp /qn '
-ClearProducts
 EndCase
+ClearProducts
 
 Summary wine32

@@ -41,8 +41,8 @@ GateCase() {  # name expect(pass|refuse) setup...
     "$@"
     Launch 'C:\Pkg\setup.exe /qn' 'C:\'
     if [ "$expect" = pass ]; then ExpectPatchRun 'C:\Pkg\32-bit' "${Msiexec}/qn"; else ExpectRefusal; fi
-    ClearProducts
     EndCase
+    ClearProducts
 }
 GateCase "product 1 at 12.0.4.405 in Windows Installer" pass Install "$Product1" 12.0.4.405
 GateCase "product 2 at 12.0.4.405 in Windows Installer" pass Install "$Product2" 12.0.4.405
