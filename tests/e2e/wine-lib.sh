@@ -150,15 +150,28 @@ BuildMsi() {  # product-code version
     echo "$name"
 }
 
+# Runs a preparing step up to three times. Wine has, rarely, failed to run a step that works
+# every other time, printing nothing; what each failed attempt said is shown.
+TryThrice() {  # command...
+    local attempt said status
+    for attempt in 1 2 3; do
+        said=$("$@" 2>&1) && return 0
+        status=$?
+        echo "     attempt $attempt of '$*' ended with $status: $(tr -d '\r' <<<"$said" | tail -n 5)"
+        sleep 1
+    done
+    return 1
+}
+
 Install() {  # product-code version
     local msi
     msi=$(BuildMsi "$1" "$2")
-    Wine msiexec /i "$msi" /qn || Fail "installing $1 $2 with msiexec failed"
+    TryThrice Wine msiexec /i "$msi" /qn || Fail "installing $1 $2 with msiexec failed"
     InstalledMsis+=("$msi")
 }
 
 SetUninstallEntry() {  # view(64|32) version
-    Wine reg add "$UninstallKey" /v DisplayVersion /d "$2" /f "/reg:$1" >/dev/null 2>&1 ||
+    TryThrice Wine reg add "$UninstallKey" /v DisplayVersion /d "$2" /f "/reg:$1" ||
         Fail "reg add into the $1-bit view failed"
 }
 
