@@ -178,7 +178,10 @@ SetUninstallEntry() {  # view(64|32) version
 # Removes every product this case installed and both views' uninstall entries.
 ClearProducts() {
     local msi
-    for msi in "${InstalledMsis[@]}"; do Wine msiexec /x "$msi" /qn >/dev/null 2>&1; done
+    # A product left behind would decide the next case, so its removal is tried again too.
+    for msi in "${InstalledMsis[@]}"; do
+        TryThrice Wine msiexec /x "$msi" /qn || echo "     removing $msi failed: the next case may fail"
+    done
     InstalledMsis=()
     Wine reg delete "$UninstallKey" /f /reg:64 >/dev/null 2>&1
     Wine reg delete "$UninstallKey" /f /reg:32 >/dev/null 2>&1
