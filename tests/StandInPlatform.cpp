@@ -155,11 +155,12 @@ bool GetExitCodeProcess(ProcessHandle process, uint32_t* exitCode) {
     return true;
 }
 
+// Every wait is counted, a failing one too, so a test can weigh queries against waits.
 WaitResult WaitForSingleObject(ProcessHandle process, uint32_t milliseconds) {
-    if (milliseconds != 1) return WaitResult::Failed;  // the launcher only ever waits 1 ms
-    if (StandIn.WaitFails || process != &ProcessToken) return WaitResult::Failed;
     const bool running = Running();
     ++StandIn.Waits;
+    if (milliseconds != 1) return WaitResult::Failed;  // the launcher only ever waits 1 ms
+    if (StandIn.WaitFails || process != &ProcessToken) return WaitResult::Failed;
     return running ? WaitResult::TimedOut : WaitResult::Signaled;
 }
 
