@@ -68,10 +68,11 @@ BuildTools() {  # folder
 
 # Puts the tools into C:\tools and the recorders in msiexec's place. Wine keeps its own msiexec
 # unless told otherwise, so they can lie there from the start: Launch asks for them with
-# msiexec.exe=n, while installing products uses Wine's own.
+# msiexec.exe=n, while installing products uses Wine's own. The planted msi.dll stays out of
+# C:\tools: the product query there loads msi.dll by name, and only the planting case wants it.
 InstallTools() {  # folder
     mkdir -p "$(Drive tools)"
-    cp "$1"/*.exe "$1"/msi.dll "$(Drive tools)/"
+    cp "$1"/*.exe "$(Drive tools)/"
     cp "$1/Recorder.exe" "$(Drive windows/system32/msiexec.exe)"
     [ -d "$(Drive windows/syswow64)" ] && cp "$1/Recorder32.exe" "$(Drive windows/syswow64/msiexec.exe)"
     return 0
